@@ -1,0 +1,54 @@
+#include "common/FatalRuntimeError.h"
+
+#include <cstdio>
+
+#include "common/SystemTexts.h"
+
+AnsiText decimalText(int32_t value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(value));
+    return AnsiText(buffer);
+}
+
+AnsiText fatalReportText(const AnsiText& message, int32_t code) {
+    AnsiText text = texts::kFatalHeading;
+    if (code != 0) {
+        text += texts::kFatalCodeLabel;
+        text += decimalText(code);
+        text += "\r\n\r\n";
+    }
+    if (!message.empty()) {
+        text += texts::kFatalMessageLabel;
+        text += message;
+        text += "\r\n";
+    }
+    return text;
+}
+
+namespace {
+
+// Replaces the "%s" in format, one after the other, with the arguments.
+AnsiText substitute(const char* format, const AnsiText* arguments, size_t count) {
+    AnsiText out;
+    size_t used = 0;
+    for (const char* p = format; *p != '\0'; ++p) {
+        if (p[0] == '%' && p[1] == 's' && used < count) {
+            out += arguments[used++];
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+AnsiText formatText(const char* format, const AnsiText& first) {
+    return substitute(format, &first, 1);
+}
+
+AnsiText formatText(const char* format, const AnsiText& first, const AnsiText& second) {
+    const AnsiText arguments[2] = {first, second};
+    return substitute(format, arguments, 2);
+}
