@@ -67,6 +67,9 @@ inline constexpr char kVersionText[] = "\xB0\xE6\xB1\xBE" "2.0 By\xA3\xBARuviriv
 // 角色名字
 inline constexpr char kTitleText[] = "\xBD\xC7\xC9\xAB\xC3\xFB\xD7\xD6";
 
+// 标签1  (never seen: the label lies outside the window)
+inline constexpr char kHotkeyLabelText[] = "\xB1\xEA\xC7\xA9" "1";
+
 // 无法生成名字：配置.ini 的 [配置] 一节里“  (then the key)
 inline constexpr char kEmptyListReportStart[] = "\xCE\xDE\xB7\xA8\xC9\xFA\xB3\xC9\xC3\xFB\xD7\xD6\xA3\xBA\xC5\xE4\xD6\xC3.ini \xB5\xC4 [\xC5\xE4\xD6\xC3] \xD2\xBB\xBD\xDA\xC0\xEF\xA1\xB0";
 

@@ -28,6 +28,7 @@ TEXTS = [
     ("kUsageText", "使用说明：将鼠标放到要输入的地方点F1，就可以\r\nF1：随机取出角色名字投递到游戏中并且保存当前名字到右侧编辑框中\r\nF2：删除右侧上次的角色名字", ""),
     ("kVersionText", "版本2.0 By：Ruvirivi ", "ends with one blank"),
     ("kTitleText", "角色名字", ""),
+    ("kHotkeyLabelText", "标签1", "never seen: the label lies outside the window"),
     ("kEmptyListReportStart", "无法生成名字：配置.ini 的 [配置] 一节里“", "then the key"),
     ("kEmptyListReportMiddle", "”列表是空的。\r\n请在这一节写上像 姓=张、王、李 这样的一行，各项之间用“、”隔开。\r\n\r\n文件：", "then the file's path"),
     ("kSaveFailedStart", "保存失败：无法写入", "then the path"),
