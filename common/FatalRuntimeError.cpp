@@ -1,13 +1,19 @@
 #include "common/FatalRuntimeError.h"
 
-#include <cstdio>
-
 #include "common/SystemTexts.h"
 
 AnsiText decimalText(int32_t value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(value));
-    return AnsiText(buffer);
+    // What "%d" makes, without pulling a printf into the exe.
+    char buffer[12];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--p = '-';
+    return AnsiText(p, static_cast<size_t>(end - p));
 }
 
 AnsiText fatalReportText(const AnsiText& message, int32_t code) {
