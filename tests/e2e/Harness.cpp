@@ -407,6 +407,9 @@ bool moveCursor(POINT at) {
     moves[0].mi.dx = 1;
     moves[1].mi.dx = -1;
     if (!sendInputs(moves, 2)) return false;
+    pumpFor(kPollStepMs);
+    // The moves may have been scaled by the pointer speed: end exactly there.
+    SetCursorPos(at.x, at.y);
     return waitUntil(
         [&] {
             POINT now = {};
