@@ -66,29 +66,13 @@ bool pointOwnerHasCapture(POINT at) {
 
 // ---- Texts ----------------------------------------------------------------
 
-std::wstring wide(const std::string& utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
-AnsiText gbk(const std::string& utf8) {
-    const std::wstring w = wide(utf8);
-    const int n = WideCharToMultiByte(936, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    AnsiText out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(936, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-std::string hexBytes(const AnsiText& bytes) {
-    std::string out;
-    char part[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(part, sizeof part, out.empty() ? "%02X" : " %02X", b);
-        out += part;
-    }
-    return out;
+AnsiText ansiText(const std::wstring& text) {
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    AnsiText bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    return bytes;
 }
 
 AnsiText windowTextA(HWND window) {
@@ -399,17 +383,23 @@ bool pressKey(WORD virtualKey) {
     return sendInputs(inputs, 2);
 }
 
+// A mouse event that carries its own place on the screen, so the system
+// need not rely on where it believes the cursor is.
+INPUT mouseAt(POINT at, DWORD flags) {
+    INPUT input = mouseInput(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    const long long width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((at.x * 65536LL + width / 2) / width);
+    input.mi.dy = static_cast<LONG>((at.y * 65536LL + height / 2) / height);
+    return input;
+}
+
 bool moveCursor(POINT at) {
-    if (!SetCursorPos(at.x, at.y)) return false;
-    // Then a real move there and back, as a mouse would report it, so every
-    // process, not only this one, sees the cursor where it now is.
-    INPUT moves[2] = {mouseInput(MOUSEEVENTF_MOVE), mouseInput(MOUSEEVENTF_MOVE)};
-    moves[0].mi.dx = 1;
-    moves[1].mi.dx = -1;
-    if (!sendInputs(moves, 2)) return false;
+    // A real move, as a mouse would report it, so every process, not only
+    // this one, sees the cursor where it now is; then the exact place.
+    INPUT move = mouseAt(at, 0);
+    if (!sendInputs(&move, 1)) return false;
     pumpFor(kPollStepMs);
-    // The moves may have been scaled by the pointer speed: end exactly there.
-    SetCursorPos(at.x, at.y);
+    if (!SetCursorPos(at.x, at.y)) return false;
     return waitUntil(
         [&] {
             POINT now = {};
@@ -420,20 +410,22 @@ bool moveCursor(POINT at) {
 
 bool clickAt(POINT at) {
     if (!moveCursor(at)) return false;
-    INPUT inputs[2] = {mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
+    pumpFor(kPollStepMs);
+    INPUT inputs[2] = {mouseAt(at, MOUSEEVENTF_LEFTDOWN), mouseAt(at, MOUSEEVENTF_LEFTUP)};
     return sendInputs(inputs, 2);
 }
 
 bool pressAndReleaseAt(POINT pressAt, POINT releaseAt) {
     if (!moveCursor(pressAt)) return false;
-    INPUT down = mouseInput(MOUSEEVENTF_LEFTDOWN);
+    pumpFor(kPollStepMs);
+    INPUT down = mouseAt(pressAt, MOUSEEVENTF_LEFTDOWN);
     if (!sendInputs(&down, 1)) return false;
     // The release goes wherever the mouse is held: let the window below
     // take the press, and with it the mouse, before moving away.
     waitUntil([&] { return pointOwnerHasCapture(pressAt); }, 500);
     const bool moved = moveCursor(releaseAt);
     pumpFor(kPollStepMs);
-    INPUT up = mouseInput(MOUSEEVENTF_LEFTUP);
+    INPUT up = mouseAt(releaseAt, MOUSEEVENTF_LEFTUP);
     return sendInputs(&up, 1) && moved;
 }
 

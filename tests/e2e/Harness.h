@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "WinTestText.h"
 #include "common/AnsiText.h"
 
 namespace e2e {
@@ -26,11 +27,14 @@ constexpr DWORD kPollStepMs = 15;
 
 // ---- Texts ----------------------------------------------------------------
 
-// Test texts are written in UTF-8; the tool works in code page 936.
-AnsiText gbk(const std::string& utf8);
-std::wstring wide(const std::string& utf8);
-// "D4 CB D0 ..." : readable bytes for failure messages.
-std::string hexBytes(const AnsiText& bytes);
+// Test texts are written in UTF-8 and turned into code page 936 bytes by
+// gbk(); hexBytes() shows bytes readably.  Shared with the Win32 tests.
+using ::gbk;
+using ::hexBytes;
+using ::wide;
+
+// A wide text in the system's ANSI code page, as the tool would hold it.
+AnsiText ansiText(const std::wstring& text);
 
 // A window's text as code page 936 bytes; works for windows of other
 // processes too (WM_GETTEXT with a time-out, so a hung window cannot hang

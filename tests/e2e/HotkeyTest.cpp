@@ -24,13 +24,6 @@ AnsiText wordList(const std::string& surnames, const std::string& given, const s
 // A list whose only item is empty: it adds nothing to a name.
 const char kNothing[] = "、";
 
-AnsiText ansiPath(const std::wstring& path) {
-    const int n = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n > 0 ? n - 1 : 0), '\0');
-    if (n > 1) WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, bytes.data(), n, nullptr, nullptr);
-    return bytes;
-}
-
 class Hotkeys : public testing::Test {
 protected:
     explicit Hotkeys(const std::optional<AnsiText>& profile = wordList("A", kNothing, kNothing)) : tool(profile) {}
@@ -238,7 +231,7 @@ TEST_F(EmptyWordList, MissingFileWarnsAndKeepsTheHistory) {
     ASSERT_NE(report, nullptr);
     const AnsiText expected = gbk("无法生成名字：配置.ini 的 [配置] 一节里“姓”列表是空的。\r\n"
                                   "请在这一节写上像 姓=张、王、李 这样的一行，各项之间用“、”隔开。\r\n\r\n文件：") +
-                              ansiPath(tool.fileInFolder(L"配置.ini"));
+                              ansiText(tool.fileInFolder(L"配置.ini"));
     EXPECT_TRUE(sameReportText(messageBoxText(report), expected))
         << "shown:  " << hexBytes(messageBoxText(report)) << "\nwanted: " << hexBytes(expected);
     EXPECT_EQ(GetWindow(report, GW_OWNER), tool.mainWindow());

@@ -19,13 +19,6 @@ AnsiText wordList(const std::string& surname) {
     return gbk("[配置]\r\n姓=" + surname + "\r\n名=、\r\n符=、\r\n");
 }
 
-AnsiText ansiPath(const std::wstring& path) {
-    const int n = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n > 0 ? n - 1 : 0), '\0');
-    if (n > 1) WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, bytes.data(), n, nullptr, nullptr);
-    return bytes;
-}
-
 class SaveButton : public testing::Test {
 protected:
     void SetUp() override {
@@ -131,7 +124,7 @@ TEST_P(SaveFailure, KeepsTheOldFileAndSaysSo) {
     HWND report = waitForMessageBox(tool.processId(), "Deruveza");
     ASSERT_NE(report, nullptr);
     const AnsiText text = messageBoxText(report);
-    const AnsiText start = gbk("保存失败：无法写入") + ansiPath(savedFile()) + "\r\n";
+    const AnsiText start = gbk("保存失败：无法写入") + ansiText(savedFile()) + "\r\n";
     const AnsiText end = gbk("\r\n\r\n历史记录没有改动。");
     EXPECT_EQ(text.rfind(start, 0), 0u) << hexBytes(text);
     ASSERT_GT(text.size(), start.size() + end.size()) << "no system text in " << hexBytes(text);

@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 AnsiText gbk(const std::string& utf8) {
@@ -21,12 +20,3 @@ AnsiText gbk(const std::string& utf8) {
     return out;
 }
 
-std::string hexBytes(const AnsiText& bytes) {
-    std::string out;
-    char part[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(part, sizeof part, out.empty() ? "%02X" : " %02X", b);
-        out += part;
-    }
-    return out;
-}

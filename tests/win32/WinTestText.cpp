@@ -20,16 +20,6 @@ AnsiText gbk(const std::string& utf8) {
     return out;
 }
 
-std::string hexBytes(const AnsiText& bytes) {
-    std::string out;
-    char part[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(part, sizeof part, out.empty() ? "%02X" : " %02X", b);
-        out += part;
-    }
-    return out;
-}
-
 ScratchFolder::ScratchFolder(const std::string& utf8Name) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);

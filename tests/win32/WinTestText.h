@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "HexBytes.h"
 #include "common/AnsiText.h"
 
 // Test texts are written in UTF-8; the tool works in code page 936.
 AnsiText gbk(const std::string& utf8);
 std::wstring wide(const std::string& utf8);
-std::string hexBytes(const AnsiText& bytes);
 
 // A fresh folder under the temporary directory, removed with its files when
 // the object goes.  path() has no trailing backslash.
