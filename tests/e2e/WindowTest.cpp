@@ -167,6 +167,31 @@ TEST_F(ToolWindow, HistoryBoxDrawsItsOwnBorder) {
     EXPECT_EQ(text.top, bordered) << "without a border it would be " << plain;
 }
 
+// Keys typed into the window go to its boxes and nowhere else: Esc does not
+// close it, Enter does not move on, and what the user types stays.
+TEST_F(ToolWindow, KeysInsideTheWindowOnlyEdit) {
+    HWND nameBox = tool.control(kIdNameBox);
+    HWND historyBox = tool.control(kIdHistoryBox);
+    ASSERT_TRUE(clickAt(centreOf(nameBox)));
+    ASSERT_TRUE(waitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) && info.hwndFocus == nameBox;
+    }));
+    for (WORD key : {WORD('A'), WORD(VK_ESCAPE), WORD(VK_RETURN), WORD('B')}) ASSERT_TRUE(pressKey(key));
+    EXPECT_TRUE(waitUntil([&] { return windowTextA(nameBox) == "ab"; })) << windowTextA(nameBox);
+    pumpFor(200);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(tool.isRunning());
+
+    ASSERT_TRUE(clickAt(centreOf(historyBox)));
+    for (WORD key : {WORD('X'), WORD(VK_RETURN), WORD('Y')}) ASSERT_TRUE(pressKey(key));
+    EXPECT_TRUE(waitUntil([&] { return windowTextA(historyBox) == "x\r\ny"; })) << hexBytes(windowTextA(historyBox));
+    EXPECT_EQ(windowTextA(nameBox), "ab");
+    // Take the mouse off the window before it goes.
+    moveCursor(POINT{100, 100});
+}
+
 TEST(ToolLifecycle, ClosingTheWindowEndsWithExitCodeZero) {
     RunningTool tool;
     ASSERT_TRUE(tool.started()) << tool.error();
