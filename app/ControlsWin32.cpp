@@ -8,8 +8,6 @@ constexpr wchar_t kTransparentLabelClass[] = L"DeruvezaTransparentLabel";
 constexpr wchar_t kPictureButtonClass[] = L"DeruvezaPictureButton";
 constexpr wchar_t kFeedbackLabelClass[] = L"DeruvezaLabel";
 
-HINSTANCE thisModule() { return GetModuleHandleW(nullptr); }
-
 std::wstring windowTextW(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
     std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');

@@ -9,6 +9,7 @@
 
 #include "app/Win32Handles.h"
 #include "common/TextBox.h"
+#include "desktop/HotkeyServiceWin32.h"
 
 struct ControlPlace {
     int left, top, width, height;
@@ -128,7 +129,7 @@ private:
 // message it receives.
 class FeedbackLabel final : public CustomWindow {
 public:
-    static constexpr UINT kNotifyMessage = 32885;
+    static constexpr UINT kNotifyMessage = kHotkeyNotifyMessage;
     using FeedbackHandler = void (*)(void* context, int param1, int param2);
     struct Args {
         HWND parent;

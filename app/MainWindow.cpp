@@ -6,8 +6,6 @@
 
 namespace {
 
-HINSTANCE thisModule() { return GetModuleHandleW(nullptr); }
-
 HFONT guiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 HBITMAP loadPicture(int id) {

@@ -18,17 +18,7 @@ void* allocate(std::size_t size) {
         static bool reporting = false;
         if (reporting) ExitProcess(static_cast<UINT>(-1));
         reporting = true;
-        AnsiText message;
-        const char* format = texts::kAllocationFailedFormat;
-        for (const char* p = format; *p != '\0'; ++p) {
-            if (p[0] == '%' && p[1] == 'd') {
-                message += decimalText(static_cast<int32_t>(size));
-                ++p;
-            } else {
-                message += *p;
-            }
-        }
-        FatalRuntimeError(message, 0);
+        FatalRuntimeError(formatText(texts::kAllocationFailedFormat, static_cast<int32_t>(size)), 0);
     }
     return block;
 }

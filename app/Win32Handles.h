@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+// The exe's own module, for classes, windows and resources.
+inline HINSTANCE thisModule() { return GetModuleHandleW(nullptr); }
+
 // Owns one GDI object and deletes it when it goes.
 template <typename Handle>
 class GdiObject {

@@ -33,12 +33,13 @@ AnsiText fatalReportText(const AnsiText& message, int32_t code) {
 
 namespace {
 
-// Replaces the "%s" in format, one after the other, with the arguments.
-AnsiText substitute(const char* format, const AnsiText* arguments, size_t count) {
+// Replaces the "%<conversion>" in format, one after the other, with the
+// arguments.
+AnsiText substitute(const char* format, char conversion, const AnsiText* arguments, size_t count) {
     AnsiText out;
     size_t used = 0;
     for (const char* p = format; *p != '\0'; ++p) {
-        if (p[0] == '%' && p[1] == 's' && used < count) {
+        if (p[0] == '%' && p[1] == conversion && used < count) {
             out += arguments[used++];
             ++p;
         } else {
@@ -51,10 +52,15 @@ AnsiText substitute(const char* format, const AnsiText* arguments, size_t count)
 }  // namespace
 
 AnsiText formatText(const char* format, const AnsiText& first) {
-    return substitute(format, &first, 1);
+    return substitute(format, 's', &first, 1);
 }
 
 AnsiText formatText(const char* format, const AnsiText& first, const AnsiText& second) {
     const AnsiText arguments[2] = {first, second};
-    return substitute(format, arguments, 2);
+    return substitute(format, 's', arguments, 2);
+}
+
+AnsiText formatText(const char* format, int32_t number) {
+    const AnsiText text = decimalText(number);
+    return substitute(format, 'd', &text, 1);
 }

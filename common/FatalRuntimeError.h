@@ -16,6 +16,8 @@ AnsiText fatalReportText(const AnsiText& message, int32_t code);
 // A message formatted from one of the "%s" texts, as sprintf formats it.
 AnsiText formatText(const char* format, const AnsiText& first);
 AnsiText formatText(const char* format, const AnsiText& first, const AnsiText& second);
+// A message formatted from a "%d" text, as wsprintfA formats it.
+AnsiText formatText(const char* format, int32_t number);
 
 // The decimal form of a signed 32-bit number, as "%d" makes it.
 AnsiText decimalText(int32_t value);

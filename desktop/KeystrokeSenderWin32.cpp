@@ -14,11 +14,13 @@ HWND findTargetWindow() {
     if (!GetCursorPos(&position)) return nullptr;
     HWND hit = WindowFromPoint(position);
     if (hit == nullptr) return nullptr;
+    // A top-level window is the target by itself; only a child is measured
+    // against its siblings below it.
+    HWND parent = GetParent(hit);
+    if (parent == nullptr) return hit;
     HWND best = hit;
     RECT bestRect = {};
     GetWindowRect(hit, &bestRect);
-    HWND parent = GetParent(hit);
-    if (parent == nullptr) return hit;
     for (HWND current = GetWindow(hit, GW_HWNDNEXT); current != nullptr;
          current = GetWindow(current, GW_HWNDNEXT)) {
         RECT rect = {};
@@ -26,7 +28,7 @@ HWND findTargetWindow() {
         if (PtInRect(&rect, position) && GetParent(current) == parent && IsWindowVisible(current) &&
             areaOf(rect) < areaOf(bestRect)) {
             best = current;
-            GetWindowRect(current, &bestRect);
+            bestRect = rect;
         }
     }
     return best;

@@ -9,19 +9,10 @@
 
 #include "FuzzCheck.h"
 #include "common/SystemTexts.h"
+#include "MemoryProfile.h"
 #include "names/NameComposer.h"
 
 namespace {
-
-class MemoryProfile final : public ProfileReader {
-public:
-    std::map<AnsiText, AnsiText> values;
-
-    AnsiText readString(const AnsiText&, const AnsiText& key, const AnsiText&) override {
-        auto found = values.find(key);
-        return found == values.end() ? AnsiText() : found->second;
-    }
-};
 
 class FixedTicks final : public TickSource {
 public:

@@ -12,6 +12,7 @@
 
 #include "common/SystemTexts.h"
 #include "history/HistoryLog.h"
+#include "MemoryProfile.h"
 #include "names/NameComposer.h"
 
 namespace {
@@ -33,17 +34,6 @@ AnsiText listValue(size_t size) {
     value.resize(size);
     return value;
 }
-
-// 配置.ini in memory: every key of section 配置 maps to its value.
-class MemoryProfile final : public ProfileReader {
-public:
-    std::map<AnsiText, AnsiText> values;
-
-    AnsiText readString(const AnsiText&, const AnsiText& key, const AnsiText&) override {
-        auto found = values.find(key);
-        return found == values.end() ? AnsiText() : found->second;
-    }
-};
 
 // A clock that moves one millisecond per reading.
 class CountingTicks final : public TickSource {

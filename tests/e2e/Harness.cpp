@@ -94,29 +94,6 @@ std::wstring className(HWND window) {
     return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-bool readFileBytes(const std::wstring& path, std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bytes.clear();
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return true;
-}
-
-bool writeFileBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = bytes.empty() ||
-                    (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                     written == bytes.size());
-    CloseHandle(file);
-    return ok;
-}
-
 // ---- Waiting --------------------------------------------------------------
 
 void pumpFor(DWORD milliseconds) {
@@ -169,7 +146,7 @@ RunningTool::RunningTool(const std::optional<AnsiText>& profileBytes) {
         error_ = lastErrorText("copying the tool's exe") + " (is dist/Deruveza.exe built? scripts/build makes it)";
         return;
     }
-    if (profileBytes && !writeFileBytes(fileInFolder(L"配置.ini"), *profileBytes)) {
+    if (profileBytes && !writeBytes(fileInFolder(L"配置.ini"), *profileBytes)) {
         error_ = lastErrorText("writing 配置.ini");
         return;
     }

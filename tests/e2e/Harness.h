@@ -31,6 +31,8 @@ constexpr DWORD kPollStepMs = 15;
 // gbk(); hexBytes() shows bytes readably.  Shared with the Win32 tests.
 using ::gbk;
 using ::hexBytes;
+using ::readBytes;
+using ::writeBytes;
 using ::wide;
 
 // A wide text in the system's ANSI code page, as the tool would hold it.
@@ -41,10 +43,6 @@ AnsiText ansiText(const std::wstring& text);
 // the test).
 AnsiText windowTextA(HWND window);
 std::wstring className(HWND window);
-
-// A whole file's bytes; false when it cannot be read.
-bool readFileBytes(const std::wstring& path, std::string& bytes);
-bool writeFileBytes(const std::wstring& path, const std::string& bytes);
 
 // ---- Waiting --------------------------------------------------------------
 

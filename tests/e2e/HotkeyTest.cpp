@@ -39,7 +39,7 @@ protected:
     AnsiText history() const { return tool.controlText(kIdHistoryBox); }
     AnsiText shownName() const { return tool.controlText(kIdNameBox); }
     void setWordList(const AnsiText& bytes) {
-        ASSERT_TRUE(writeFileBytes(tool.fileInFolder(L"配置.ini"), bytes));
+        ASSERT_TRUE(writeBytes(tool.fileInFolder(L"配置.ini"), bytes));
     }
 
     // F1, then waits until the history holds the lines given.

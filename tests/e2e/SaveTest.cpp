@@ -32,7 +32,7 @@ protected:
 
     // F1 with a word list whose only name is the one given.
     void typeName(const std::string& name) {
-        ASSERT_TRUE(writeFileBytes(tool.fileInFolder(L"配置.ini"), wordList(name)));
+        ASSERT_TRUE(writeBytes(tool.fileInFolder(L"配置.ini"), wordList(name)));
         ASSERT_TRUE(moveCursor(target.editCentre()));
         const AnsiText before = history();
         ASSERT_TRUE(pressKey(VK_F1));
@@ -43,7 +43,7 @@ protected:
 
     bool fileHolds(const std::string& bytes) const {
         std::string got;
-        return readFileBytes(savedFile(), got) && got == bytes;
+        return readBytes(savedFile(), got) && got == bytes;
     }
 
     // Every file in the tool's folder, for leftovers of a failed save.
@@ -86,7 +86,7 @@ TEST_F(SaveButton, WritesTheHistoryBytesAndReplacesThemAtTheNextClick) {
 }
 
 TEST_F(SaveButton, EmptyHistoryCutsTheFileToNothing) {
-    ASSERT_TRUE(writeFileBytes(savedFile(), "old history"));
+    ASSERT_TRUE(writeBytes(savedFile(), "old history"));
     clickSave();
     EXPECT_TRUE(waitUntil([&] { return fileHolds(""); }));
 }
@@ -111,7 +111,7 @@ class SaveFailure : public SaveButton, public testing::WithParamInterface<const 
 TEST_P(SaveFailure, KeepsTheOldFileAndSaysSo) {
     const std::string how = GetParam();
     typeName("A");
-    ASSERT_TRUE(writeFileBytes(savedFile(), "old bytes"));
+    ASSERT_TRUE(writeBytes(savedFile(), "old bytes"));
     HANDLE held = INVALID_HANDLE_VALUE;
     if (how == "read-only") {
         ASSERT_TRUE(SetFileAttributesW(savedFile().c_str(), FILE_ATTRIBUTE_READONLY));

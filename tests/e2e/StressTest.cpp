@@ -100,7 +100,7 @@ TEST(Stress, ThousandPressesWithUndosAndSaves) {
             ASSERT_TRUE(clickAt(centreOf(tool.control(kIdSaveButton))));
             ASSERT_TRUE(waitUntil([&] {
                 std::string saved;
-                return readFileBytes(tool.fileInFolder(L"角色名字.txt"), saved) && saved == joined(lines);
+                return readBytes(tool.fileInFolder(L"角色名字.txt"), saved) && saved == joined(lines);
             })) << "save after press " << press;
             ++saves;
             ASSERT_TRUE(moveCursor(target.editCentre()));

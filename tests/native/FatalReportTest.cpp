@@ -36,6 +36,7 @@ TEST(FatalReportTexts, MessagesAreTheSystemsOwn) {
               hexBytes(gbk("无法找到指定DLL库文件“DwmApi.dll”中的输出命令“DwmExtendFrameIntoClientArea”")));
     EXPECT_EQ(hexBytes(formatText(texts::kExportMissingNoLibraryFormat, "PostMessageA")),
               hexBytes(gbk("无法找到指定DLL库文件中的输出命令“PostMessageA”")));
+    EXPECT_EQ(hexBytes(formatText(texts::kAllocationFailedFormat, 10240)), hexBytes(gbk("分配 10240 字节内存失败!")));
 }
 
 TEST(DecimalText, FormatsLikePercentD) {

@@ -51,16 +51,26 @@ ScratchFolder::~ScratchFolder() {
     RemoveDirectoryA(path_.c_str());
 }
 
-void writeBytes(const AnsiText& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+namespace {
+std::wstring widePath(const AnsiText& path) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), out.data(), n);
+    return out;
+}
+}  // namespace
+
+bool writeBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    const bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                                      written == bytes.size());
+    return CloseHandle(file) && ok;
 }
 
-bool readBytes(const AnsiText& path, std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+bool readBytes(const std::wstring& path, std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bytes.clear();
@@ -70,5 +80,9 @@ bool readBytes(const AnsiText& path, std::string& bytes) {
     CloseHandle(file);
     return true;
 }
+
+bool writeBytes(const AnsiText& path, const std::string& bytes) { return writeBytes(widePath(path), bytes); }
+
+bool readBytes(const AnsiText& path, std::string& bytes) { return readBytes(widePath(path), bytes); }
 
 bool fileExists(const AnsiText& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

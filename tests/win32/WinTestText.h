@@ -25,6 +25,9 @@ private:
     AnsiText path_;
 };
 
-void writeBytes(const AnsiText& path, const std::string& bytes);
+// A whole file's bytes, written or read; false when that failed.
+bool writeBytes(const AnsiText& path, const std::string& bytes);
 bool readBytes(const AnsiText& path, std::string& bytes);
+bool writeBytes(const std::wstring& path, const std::string& bytes);
+bool readBytes(const std::wstring& path, std::string& bytes);
 bool fileExists(const AnsiText& path);
